@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Every text the program shows to the user, byte for byte. Format texts keep their printf conversions.
+namespace msg {
+
+inline constexpr char kOpenFailed[] = "指定のCOMポートに接続できませんでした。\ncode: %d";
+inline constexpr char kNotConnected[] = "接続していません。";
+inline constexpr char kNothingReceived[] = "受信できませんでした。";
+inline constexpr char kExchangeFailed[] = "送受信に失敗しました。\ncode: %d";
+inline constexpr char kUnsupportedDevice[] = "対応していないデバイスです。";
+
+// A format text with its int conversions filled in.
+template <typename... Ints> std::string Format(const char* format, Ints... values) {
+    const int length = std::snprintf(nullptr, 0, format, static_cast<int>(values)...);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, static_cast<int>(values)...);
+    return text;
+}
+
+} // namespace msg
