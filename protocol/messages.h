@@ -11,6 +11,14 @@ inline constexpr char kNotConnected[] = "接続していません。";
 inline constexpr char kNothingReceived[] = "受信できませんでした。";
 inline constexpr char kExchangeFailed[] = "送受信に失敗しました。\ncode: %d";
 inline constexpr char kUnsupportedDevice[] = "対応していないデバイスです。";
+inline constexpr char kRateNotDigits[] = "通信速度に数字以外は指定できません。";
+inline constexpr char kRateOutOfRange[] = "通信速度は %d - %d の範囲で設定してください。";
+inline constexpr char kFlowCharNotHex[] = "XON、XOFFに16進数文字以外は指定できません。";
+inline constexpr char kFlowCharOutOfRange[] = "XON、XOFFは00-FFの範囲で指定してください。";
+inline constexpr char kSevenNoneOneRefused[] =
+    "データビット 7、パリティ なし、ストップビット 1bit の設定はできません。";
+inline constexpr char kSettingsApplied[] = "設定しました。";
+inline constexpr char kHelpFailed[] = "ヘルプの起動に失敗しました。";
 
 // A format text with its int conversions filled in.
 template <typename... Ints> std::string Format(const char* format, Ints... values) {
