@@ -14,13 +14,15 @@ struct Faults {
     // Pause between two bytes of a reply.
     std::chrono::milliseconds byteDelay{0};
     // Command word -> error number (0 to 99) answered instead of the normal reply; the command has no effect.
-    std::map<std::string, int> errors;
+    std::map<std::string, int> errors{};
     // An LF after every CR.
     bool trailingLf = false;
     // Every reply line gets a filler field that makes it longer than 31 bytes.
     bool longReply = false;
     // Command words whose replies lose their last field.
-    std::set<std::string> shortReplies;
+    std::set<std::string> shortReplies{};
+
+    bool operator==(const Faults&) const = default;
 };
 
 } // namespace tq73sim

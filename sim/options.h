@@ -13,12 +13,14 @@ struct Options {
     enum class Mode { Help, Pty, Port };
     Mode mode = Mode::Help;
     // The tty that --port serves.
-    std::string portPath;
+    std::string portPath{};
     // The --log file; empty for none.
-    std::string logPath;
+    std::string logPath{};
     // The model name GINF reports, when --model changes it.
-    std::optional<std::string> model;
-    Faults faults;
+    std::optional<std::string> model{};
+    Faults faults{};
+
+    bool operator==(const Options&) const = default;
 };
 
 struct ParsedOptions {

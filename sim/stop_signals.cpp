@@ -42,8 +42,6 @@ StopSignals::~StopSignals() {
     if (m_fd >= 0) {
         close(m_fd);
     }
-    const sigset_t set = StopSet();
-    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
 }
 
 void StopSignals::Wait(bool orEndOfInput) const {

@@ -3,7 +3,8 @@
 namespace tq73sim {
 
 // SIGTERM and SIGINT, taken as requests to stop serving. Construct it before any thread starts: it blocks both
-// signals so that every thread inherits the block and they arrive only through Wait.
+// signals so that every thread inherits the block and they arrive only through Wait. The block outlives the object:
+// a second signal while the program winds down must not end it before the tty's settings are put back.
 class StopSignals {
 public:
     StopSignals();
