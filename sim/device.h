@@ -33,7 +33,8 @@ public:
     Transcript transcript() const;
     void ClearTranscript();
 
-    // Called with each line as it enters the transcript, on the thread that calls Receive.
+    // Called with each line as it enters the transcript, on the thread that calls Receive, with the device locked:
+    // the listener must not call the device.
     void SetListener(std::function<void(const WireLine&)> listener);
 
 private:

@@ -11,7 +11,7 @@ namespace tq73sim {
 struct Faults {
     // Commands are received and ignored: nothing is answered and nothing changes.
     bool silent = false;
-    // Pause between two bytes of a reply.
+    // Pause before each byte of a reply: between the command and the first byte, and between every two bytes.
     std::chrono::milliseconds byteDelay{0};
     // Command word -> error number (0 to 99) answered instead of the normal reply; the command has no effect.
     std::map<std::string, int> errors{};

@@ -9,8 +9,9 @@
 namespace tq73sim {
 
 // Serves a Device on a file descriptor (a pseudo-terminal master, or a tty in raw mode) from a thread of its own.
-// The descriptor stays the caller's: the server neither opens nor closes it. While the other side is closed (a
-// pty master then reads EIO or hangs up) the server waits and retries, so it keeps serving across reopenings.
+// The descriptor stays the caller's: the server neither opens nor closes it, and it may be blocking or not. While the
+// other side is closed (a pty master then reads EIO or hangs up) the server waits and retries, so it keeps serving
+// across reopenings.
 class Server {
 public:
     // Starts serving at once. Throws std::system_error when the thread or its wake-up descriptor cannot be made.
