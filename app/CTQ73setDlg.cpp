@@ -110,6 +110,8 @@ CTQ73setDlg::CTQ73setDlg(PortEnumeration enumerate, QWidget* parent)
     connect(m_panels[0].rate->lineEdit(), &QLineEdit::textEdited, this, &CTQ73setDlg::OnBaudChangedA);
     connect(m_panels[1].rate, &QComboBox::activated, this, &CTQ73setDlg::OnBaudChangedB);
     connect(m_panels[1].rate->lineEdit(), &QLineEdit::textEdited, this, &CTQ73setDlg::OnBaudChangedB);
+    connect(m_connectButton, &QPushButton::clicked, this, &CTQ73setDlg::OnBnClickedConnect);
+    connect(m_setButton, &QPushButton::clicked, this, &CTQ73setDlg::OnBnClickedSet);
     WatchDeviceChanges();
     // Keys are looked at before the control that has the focus gets them, as PreTranslateMessage does.
     qApp->installEventFilter(this);
@@ -232,12 +234,12 @@ void CTQ73setDlg::OnDeviceChange(std::uint32_t event, std::uint32_t deviceType) 
     if (event == DBT_DEVICEARRIVAL) {
         RefreshPortList();
     } else if (event == DBT_DEVICEREMOVECOMPLETE) {
-        OnPortRemoved();
+        // Any serial port going away disconnects: the one in use may be it.
+        if (m_link.IsConnected()) {
+            OnBnClickedConnect();
+        }
+        RefreshPortList();
     }
-}
-
-void CTQ73setDlg::OnPortRemoved() {
-    RefreshPortList();
 }
 
 void CTQ73setDlg::RefreshPortList() {

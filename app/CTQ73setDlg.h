@@ -43,6 +43,12 @@ public:
     // Reacts to a device-change notification (codes of ports/device_change.h).
     void OnDeviceChange(std::uint32_t event, std::uint32_t deviceType);
 
+    // Connect: opens the selected port and loads the device, which must succeed before the window shows the
+    // connected state. Disconnect: closes the port and switches the panels off, keeping their values.
+    void OnBnClickedConnect();
+    // Set: checks both panels, writes them to the device and shows what it reports.
+    void OnBnClickedSet();
+
     // Shows a failure to the user: in a message box unless SetReporter chose otherwise.
     void Show(const std::string& text) override;
     // Sends every failure to `reporter` instead, which must outlive the window or the next SetReporter.
@@ -58,7 +64,8 @@ private:
     void OnInitDialog();
     void WatchDeviceChanges();
     void RefreshPortList();
-    void OnPortRemoved();
+    Result ReadDeviceSettings();
+    Result ApplySettings();
     void OnBaudChangedA();
     void OnBaudChangedB();
     void ResetRateInfo(int panel);
