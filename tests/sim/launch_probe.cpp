@@ -62,7 +62,7 @@ int Serve(bool ignoreTerm) {
     sigemptyset(&probe);
     sigaddset(&probe, SIGUSR1);
     sigprocmask(SIG_BLOCK, &probe, nullptr);
-    const int signals = signalfd(-1, &probe, SFD_CLOEXEC);
+    const int signals = signalfd(-1, &probe, SFD_CLOEXEC | SFD_NONBLOCK);
     DeviceWatcher watcher;
     Report();
     Say("pid " + std::to_string(getpid()));
