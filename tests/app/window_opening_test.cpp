@@ -53,6 +53,7 @@ struct OpeningCase {
     const char* name;
     PortEnumeration ports;
     QStringList portList;
+    int selected;
     friend void PrintTo(const OpeningCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -65,7 +66,7 @@ TEST_P(WindowOpening, ShowsThePortsWithTheSettingsSwitchedOff) {
     auto* portList = Find<QComboBox>(m_dialog, 1000);
     EXPECT_EQ(Items(portList), GetParam().portList);
     EXPECT_EQ(portList->isEnabled(), !GetParam().portList.isEmpty());
-    EXPECT_EQ(portList->currentIndex(), GetParam().portList.isEmpty() ? -1 : 0);
+    EXPECT_EQ(portList->currentIndex(), GetParam().selected);
 
     for (int index = 0; index < 2; ++index) {
         const PortPanel& panel = m_dialog.Panel(index);
@@ -105,9 +106,19 @@ TEST_P(WindowOpening, CarriesItsIcon) {
 
 INSTANTIATE_TEST_SUITE_P(
     Systems, WindowOpening,
-    ::testing::Values(OpeningCase{"NoPorts", fake_ports::None, {}},
-                      OpeningCase{"Tq73", fake_ports::Tq73, {QStringLiteral("TQ-73 USB Serial Device (ttyACM0)")}},
-                      OpeningCase{"EnumerationFails", [](PortTable&) { return false; }, {}}),
+    ::testing::Values(OpeningCase{"NoPorts", fake_ports::None, {}, -1},
+                      OpeningCase{"Tq73", fake_ports::Tq73, {QStringLiteral("TQ-73 USB Serial Device (ttyACM0)")}, 0},
+                      OpeningCase{
+                          "UsbPortSecond",
+                          [](PortTable& table) {
+                              table.Clear();
+                              table.Add({"通信ポート (ttyS0)", "ttyS0"});
+                              table.Add({"USB シリアル デバイス (ttyUSB0)", "ttyUSB0"});
+                              return true;
+                          },
+                          {QStringLiteral("通信ポート (ttyS0)"), QStringLiteral("USB シリアル デバイス (ttyUSB0)")},
+                          1},
+                      OpeningCase{"EnumerationFails", [](PortTable&) { return false; }, {}, -1}),
     [](const ::testing::TestParamInfo<OpeningCase>& info) { return info.param.name; });
 
 // What a connected window shows, as a load leaves it.
