@@ -291,7 +291,7 @@ bool CTQ73setDlg::PreTranslateMessage(QWidget* receiver, QEvent* event) {
             return false;
         }
         CloseDropDownLists();
-        ShowHelp(this);
+        OpenHelp(HelpFilePath(QCoreApplication::applicationFilePath()), this);
         return true;
     default:
         return false;

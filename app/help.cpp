@@ -3,7 +3,6 @@
 #include "app/message_box.h"
 #include "protocol/messages.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -14,9 +13,8 @@ QString HelpFilePath(const QString& programPath) {
     return QDir(program.path()).filePath(program.completeBaseName() + QStringLiteral(".HLP"));
 }
 
-void ShowHelp(QWidget* owner) {
-    const QString path = HelpFilePath(QCoreApplication::applicationFilePath());
-    if (QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+void OpenHelp(const QString& helpFile, QWidget* owner) {
+    if (QFileInfo(helpFile).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile))) {
         return;
     }
     ShowMessageBox(owner, QMessageBox::Warning, QString::fromUtf8(msg::kHelpFailed));

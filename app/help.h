@@ -8,6 +8,6 @@ class QWidget;
 // added when it has none ("/opt/TQ-73set" gives "/opt/TQ-73set.HLP").
 QString HelpFilePath(const QString& programPath);
 
-// Opens this program's help file. When it is missing or cannot be opened, says so in a message box with an
-// exclamation icon, owned by `owner`.
-void ShowHelp(QWidget* owner);
+// Opens a help file with the desktop's viewer. When it is missing or cannot be opened, says so in a message box
+// with an exclamation icon, owned by `owner`.
+void OpenHelp(const QString& helpFile, QWidget* owner);
