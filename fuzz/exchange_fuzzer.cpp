@@ -109,14 +109,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DeviceLink link(reporter, std::move(owned));
     FUZZ_REQUIRE(!Failed(link.OpenPort("ttyFUZZ")));
 
-    for (std::size_t i = 0; !port.ScriptEnded(); ++i) {
+    const auto exchange = [&](std::size_t i) {
         const std::string_view command = kCommands[i % kCommands.size()];
         if (command == "GINF") {
             CheckIdentify(link, reporter);
         } else {
             CheckExchange(link, port, reporter, command);
         }
+    };
+    std::size_t i = 0;
+    while (!port.ScriptEnded()) {
+        exchange(i++);
     }
+    // Once more with the script at its end: the device is now silent, or unplugged for good.
+    exchange(i);
+
+    link.ClosePort();
+    const std::size_t writes = port.Writes().size();
+    ReplyBuffer reply{};
+    FUZZ_REQUIRE(Failed(link.SendCommand(reply, "GINF")) && reporter.messages.back() == msg::kNotConnected);
+    FUZZ_REQUIRE(port.Writes().size() == writes);
     for (const std::string& written : port.Writes()) {
         FUZZ_REQUIRE(written.size() <= kLongestCommand + 1);
     }
