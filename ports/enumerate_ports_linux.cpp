@@ -27,36 +27,60 @@ std::string_view Text(const char* text) {
     return text != nullptr ? text : "";
 }
 
-// The device of the hardware behind the tty: its nearest parent with a driver, or null. Since Linux 6.5
-// serial-core puts devices of its own, with the generic drivers "port" and "ctrl", between the tty and the
-// hardware; they say nothing about the port.
-udev_device* HardwareOf(udev_device* tty) {
-    for (udev_device* device = udev_device_get_parent(tty); device != nullptr;
-         device = udev_device_get_parent(device)) {
-        if (udev_device_get_driver(device) != nullptr && Text(udev_device_get_subsystem(device)) != "serial-base") {
-            return device;
-        }
+// One parent of a tty as sysfs shows it: the names its "driver" and "subsystem" links point to, empty where
+// it has none (a directory that is no device has neither).
+struct Parent {
+    std::string driver;
+    std::string subsystem;
+};
+
+std::string LinkedName(const std::string& link) {
+    char target[PATH_MAX];
+    const ssize_t length = readlink(link.c_str(), target, sizeof target);
+    if (length <= 0 || static_cast<std::size_t>(length) == sizeof target) {
+        return {};
     }
-    return nullptr;
+    const std::string_view path(target, static_cast<std::size_t>(length));
+    return std::string(path.substr(path.rfind('/') + 1));
 }
 
-std::string DriverName(udev_device* hardware) {
-    return hardware != nullptr ? std::string(Text(udev_device_get_driver(hardware))) : std::string();
+// The parents of the device at `syspath`, nearest first, read from their links. udev would build a device of
+// its own for every parent, resolving its whole path once more component by component: that made a port
+// several times as costly as the tty alone.
+std::vector<Parent> ParentsOf(std::string_view syspath) {
+    constexpr std::string_view kDevices = "/sys/devices";
+    std::vector<Parent> parents;
+    for (std::size_t end = syspath.rfind('/'); end != std::string_view::npos && end > kDevices.size();
+         end = syspath.rfind('/', end - 1)) {
+        const std::string directory(syspath.substr(0, end));
+        parents.push_back({LinkedName(directory + "/driver"), LinkedName(directory + "/subsystem")});
+    }
+    return parents;
+}
+
+// The driver of the hardware behind the tty: that of its nearest parent with a driver. Since Linux 6.5
+// serial-core puts devices of its own, with the generic drivers "port" and "ctrl", between the tty and the
+// hardware; they say nothing about the port.
+std::string DriverName(const std::vector<Parent>& parents) {
+    for (const Parent& parent : parents) {
+        if (!parent.driver.empty() && parent.subsystem != "serial-base") {
+            return parent.driver;
+        }
+    }
+    return {};
 }
 
 // The 8250 driver registers a fixed number of ports whether or not a UART answers at their addresses; a
-// port without one reports the unknown UART type 0 and cannot carry a byte. Those ports are the 8250
-// driver's own devices' children, so the hardware alone tells: every further parent up to the root would
-// cost udev a device of its own.
-bool IsPhantom8250Port(udev_device* tty, udev_device* hardware) {
-    if (DriverName(hardware) != "serial8250") {
+// port without one reports the unknown UART type 0 and cannot carry a byte.
+bool IsPhantom8250Port(udev_device* tty, const std::string& driver) {
+    if (driver != "serial8250") {
         return false;
     }
     const char* type = udev_device_get_sysattr_value(tty, "type");
     return type == nullptr || ParseDecimal(type) == 0;
 }
 
-std::string Model(udev_device* tty, udev_device* hardware) {
+std::string Model(udev_device* tty, const std::string& driver) {
     const std::string_view fromDatabase = Text(udev_device_get_property_value(tty, "ID_MODEL_FROM_DATABASE"));
     if (!fromDatabase.empty()) {
         return std::string(fromDatabase);
@@ -67,14 +91,15 @@ std::string Model(udev_device* tty, udev_device* hardware) {
         std::replace(model.begin(), model.end(), '_', ' ');
         return model;
     }
-    return DriverName(hardware);
+    return driver;
 }
 
-std::string Label(udev_device* tty, udev_device* hardware, const std::string& port) {
-    const std::string model = Model(tty, hardware);
+std::string Label(udev_device* tty, const std::vector<Parent>& parents, const std::string& driver,
+                  const std::string& port) {
+    const std::string model = Model(tty, driver);
     const std::string prefix = model.empty() ? "" : model + " ";
     // "USB" in the label is what makes the port list prefer a USB port.
-    if (udev_device_get_parent_with_subsystem_devtype(tty, "usb", nullptr) != nullptr) {
+    if (std::any_of(parents.begin(), parents.end(), [](const Parent& parent) { return parent.subsystem == "usb"; })) {
         return prefix + "USB Serial Device (" + port + ")";
     }
     return model.empty() ? "Serial Port (" + port + ")" : prefix + "(" + port + ")";
@@ -85,15 +110,19 @@ std::string Label(udev_device* tty, udev_device* hardware, const std::string& po
 std::optional<PortEntry> ReadPort(udev_device* tty) {
     constexpr std::string_view kDev = "/dev/";
     const std::string_view node = Text(udev_device_get_devnode(tty));
-    if (udev_device_get_parent(tty) == nullptr || !node.starts_with(kDev) || node.size() == kDev.size()) {
+    if (!node.starts_with(kDev) || node.size() == kDev.size()) {
         return std::nullopt;
     }
-    udev_device* hardware = HardwareOf(tty);
-    if (IsPhantom8250Port(tty, hardware)) {
+    const std::vector<Parent> parents = ParentsOf(Text(udev_device_get_syspath(tty)));
+    if (std::none_of(parents.begin(), parents.end(), [](const Parent& parent) { return !parent.subsystem.empty(); })) {
+        return std::nullopt;
+    }
+    const std::string driver = DriverName(parents);
+    if (IsPhantom8250Port(tty, driver)) {
         return std::nullopt;
     }
     std::string port(node.substr(kDev.size()));
-    std::string label = Label(tty, hardware, port);
+    std::string label = Label(tty, parents, driver, port);
     return PortEntry{std::move(label), std::move(port)};
 }
 
