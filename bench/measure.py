@@ -98,8 +98,9 @@ def load_contenders(build, slave, node):
     def in_namespace(program):
         # libserialport opens the pseudo-terminal as `node`, mounted over it where only this program sees it.
         script = 'mount --bind "$1" "$2" && shift 2 && exec "$@"'
-        return lambda loads, wrap=(): ["unshare", "--mount", "sh", "-c", script, "sh", slave, node, *wrap,
-                                       *program, node, str(loads)]
+        unshare = ["unshare", "--mount"] if os.geteuid() == 0 else ["unshare", "--map-root-user", "--mount"]
+        return lambda loads, wrap=(): [*unshare, "sh", "-c", script, "sh", slave, node, *wrap, *program, node,
+                                       str(loads)]
 
     return [
         ("limit", "limit: one write, buffered reads", plain([f"{build}/bench/bench-load-limit"])),
@@ -305,6 +306,7 @@ def main():
     parser.add_argument("--output", default=f"{ROOT}/bench/RESULTS.md")
     args = parser.parse_args()
 
+    load_before = os.getloadavg()[0]
     sections = [load_section(*measure_load(args.build, args.runs), args.runs),
                 enum_section(measure_enum(args.build, args.runs), args.runs),
                 startup_section(*measure_startup(args.build, args.runs), args.runs)]
@@ -317,6 +319,7 @@ def main():
               f"- date: {datetime.datetime.now().astimezone().strftime('%Y-%m-%d %H:%M %Z')}",
               f"- machine (`uname -a`): `{run(['uname', '-a']).strip()}`",
               f"- CPU: {cpu_model()}, {os.cpu_count()} logical CPUs",
+              f"- load average (1 min) when the run began and ended: {load_before:.1f}, {os.getloadavg()[0]:.1f}",
               f"- command: `{args.command}`", "", "## Figures", ""]
     with open(args.output, "w", encoding="utf-8") as results:
         results.write("\n".join(header) + table + "\n\n" + reading)
