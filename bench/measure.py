@@ -40,6 +40,12 @@ def figure(output, name):
     return float(match.group(1))
 
 
+def in_turn(contenders, repeat):
+    """The contenders in the order of one repeat: forwards, then backwards, so that a drift of the machine's
+    load between the first and the last of a repeat falls on each of them alike."""
+    return contenders if repeat % 2 == 0 else contenders[::-1]
+
+
 def median_ratio(numerators, denominators):
     return statistics.median(n / d for n, d in zip(numerators, denominators))
 
@@ -126,7 +132,7 @@ def measure_load(build, runs):
         times = {key: [] for key, _, _ in contenders}
         for repeat in range(runs):
             log(f"load: repeat {repeat + 1}/{runs}")
-            for key, _, command in contenders:
+            for key, _, command in in_turn(contenders, repeat):
                 times[key].append(figure(run(command(LOADS)), "us_per_load"))
         calls = {}
         for key, _, command in contenders:
@@ -151,8 +157,8 @@ def measure_enum_on(build, runs, prefix=(), env=None):
     calls = str(max(3, min(1000, int(200_000 / slowest))))
     times = {key: [] for key, _, _ in contenders}
     ports = {}
-    for _ in range(runs):
-        for key, _, program in contenders:
+    for repeat in range(runs):
+        for key, _, program in in_turn(contenders, repeat):
             output = run([*prefix, *program, calls], env)
             times[key].append(figure(output, "us_per_call"))
             ports[key] = int(figure(output, "ports"))
@@ -215,7 +221,7 @@ def measure_startup(build, runs):
         memory = {key: [] for key, _, _ in contenders}
         for repeat in range(runs):
             log(f"start-up: repeat {repeat + 1}/{runs}")
-            for key, _, program in contenders:
+            for key, _, program in in_turn(contenders, repeat):
                 map_ms, peak_mb = start_once(build, program, env)
                 times[key].append(map_ms)
                 memory[key].append(peak_mb)
@@ -301,13 +307,15 @@ def cpu_model():
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--build", required=True, help="the build folder with the benchmark programs")
-    parser.add_argument("--runs", type=int, default=7, help="repeats of every measurement")
+    parser.add_argument("--runs", type=int, default=7, help="repeats of the enumeration and start-up measurements")
+    parser.add_argument("--load-runs", type=int, default=15,
+                        help="repeats of the load measurement, whose runs are short and noisiest")
     parser.add_argument("--command", required=True, help="the command line to write into the results")
     parser.add_argument("--output", default=f"{ROOT}/bench/RESULTS.md")
     args = parser.parse_args()
 
     load_before = os.getloadavg()[0]
-    sections = [load_section(*measure_load(args.build, args.runs), args.runs),
+    sections = [load_section(*measure_load(args.build, args.load_runs), args.load_runs),
                 enum_section(measure_enum(args.build, args.runs), args.runs),
                 startup_section(*measure_startup(args.build, args.runs), args.runs)]
     table = "\n\n".join("\n".join(section) for section in sections)
