@@ -330,7 +330,7 @@ def main():
               f"- load average (1 min) when the run began and ended: {load_before:.1f}, {os.getloadavg()[0]:.1f}",
               f"- command: `{args.command}`", "", "## Figures", ""]
     with open(args.output, "w", encoding="utf-8") as results:
-        results.write("\n".join(header) + table + "\n\n" + reading)
+        results.write("\n".join(header) + "\n" + table + "\n\n" + reading)
     log(f"written to {args.output}")
 
 
