@@ -5,6 +5,8 @@
 CTQ73setApp::CTQ73setApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The classic look, which is what the window was designed with.
     setStyle(QStringLiteral("Windows"));
+    // Lets the desktop match the window to res/TQ-73set.desktop, and so to its icon.
+    setDesktopFileName(QStringLiteral("TQ-73set"));
 }
 
 bool CTQ73setApp::InitInstance() {

@@ -1,16 +1,25 @@
 #include "app/CTQ73setDlg.h"
 
+#include "app/combo_port_list.h"
 #include "app/control_factory.h"
 #include "app/dialog_units.h"
+#include "app/file_version.h"
 #include "app/free_space.h"
+#include "app/help.h"
+#include "app/length_limit_validator.h"
+#include "app/version_line.h"
 #include "app/window_template.h"
+#include "protocol/port_settings.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 namespace {
 
@@ -57,10 +66,37 @@ constexpr PanelIds kPanelIds[2] = {
      .xoff = 1048},
 };
 
+// The XON and XOFF fields take two hex digits.
+constexpr int kFlowCharacterDigits = 2;
+
+void SetPanelEnabled(const PortPanel& panel, bool enable) {
+    for (QLabel* label : panel.labels) {
+        label->setEnabled(enable);
+    }
+    panel.rateInfo->setEnabled(enable);
+    panel.rate->setEnabled(enable);
+    for (QRadioButton* button : panel.dataBits) {
+        button->setEnabled(enable);
+    }
+    for (QRadioButton* button : panel.parity) {
+        button->setEnabled(enable);
+    }
+    for (QRadioButton* button : panel.flow) {
+        button->setEnabled(enable);
+    }
+    for (QRadioButton* button : panel.stopBits) {
+        button->setEnabled(enable);
+    }
+    panel.xon->setEnabled(enable);
+    panel.xoff->setEnabled(enable);
+}
+
 } // namespace
 
-CTQ73setDlg::CTQ73setDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+CTQ73setDlg::CTQ73setDlg(PortEnumeration enumerate, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_strVersion(QString::fromStdString(VersionLine(ProgramFileVersion()))), m_hIcon(QStringLiteral(":/tq73set.png")),
+      m_enumerate(std::move(enumerate)) {
     const WindowTemplate& layout = MainWindowTemplate();
     setWindowTitle(QString::fromUtf8(layout.caption));
     setFont(DialogFont());
@@ -69,6 +105,18 @@ CTQ73setDlg::CTQ73setDlg(QWidget* parent)
     CreateControls(units);
     WidenTextsIntoFreeSpace();
     DoDataExchange();
+
+    connect(m_panels[0].rate, &QComboBox::activated, this, &CTQ73setDlg::OnBaudChangedA);
+    connect(m_panels[0].rate->lineEdit(), &QLineEdit::textEdited, this, &CTQ73setDlg::OnBaudChangedA);
+    connect(m_panels[1].rate, &QComboBox::activated, this, &CTQ73setDlg::OnBaudChangedB);
+    connect(m_panels[1].rate->lineEdit(), &QLineEdit::textEdited, this, &CTQ73setDlg::OnBaudChangedB);
+    connect(m_connectButton, &QPushButton::clicked, this, &CTQ73setDlg::OnBnClickedConnect);
+    connect(m_setButton, &QPushButton::clicked, this, &CTQ73setDlg::OnBnClickedSet);
+    WatchDeviceChanges();
+    // Keys are looked at before the control that has the focus gets them, as PreTranslateMessage does.
+    qApp->installEventFilter(this);
+
+    OnInitDialog();
 }
 
 void CTQ73setDlg::CreateControls(const DialogUnits& units) {
@@ -131,5 +179,138 @@ void CTQ73setDlg::DoDataExchange() {
         }
         Bind(ids.xon, panel.xon);
         Bind(ids.xoff, panel.xoff);
+    }
+}
+
+void CTQ73setDlg::OnInitDialog() {
+    setWindowIcon(m_hIcon);
+    m_versionText->setText(m_strVersion);
+    for (const PortPanel& panel : m_panels) {
+        for (int rate : kOfferedRates) {
+            panel.rate->addItem(QString::number(rate));
+        }
+        // The first item added became the current one; the rate shows only once a device is loaded.
+        panel.rate->setCurrentIndex(-1);
+    }
+    m_firmwareText->clear();
+    RefreshPortList();
+    for (const PortPanel& panel : m_panels) {
+        panel.xon->setValidator(new LengthLimitValidator(panel.xon, kFlowCharacterDigits));
+        panel.xoff->setValidator(new LengthLimitValidator(panel.xoff, kFlowCharacterDigits));
+    }
+    EnableControls(false);
+}
+
+void CTQ73setDlg::EnableControls(bool enable) {
+    for (const PortPanel& panel : m_panels) {
+        SetPanelEnabled(panel, enable);
+    }
+    if (!enable) {
+        m_firmwareText->clear();
+        for (const PortPanel& panel : m_panels) {
+            panel.rateInfo->setText(QString::fromUtf8(kRateInfoIdle));
+        }
+    }
+    m_setButton->setEnabled(enable);
+}
+
+// Each readable moment of the watcher's descriptor brings one event; more pending ones keep it readable.
+void CTQ73setDlg::WatchDeviceChanges() {
+    if (m_watcher.Fd() < 0) {
+        return;
+    }
+    m_watcherNotifier = std::make_unique<QSocketNotifier>(m_watcher.Fd(), QSocketNotifier::Read);
+    connect(m_watcherNotifier.get(), &QSocketNotifier::activated, this, [this] {
+        if (const std::optional<DeviceChange> change = m_watcher.ReadChange()) {
+            OnDeviceChange(change->event, change->deviceType);
+        }
+    });
+}
+
+void CTQ73setDlg::OnDeviceChange(std::uint32_t event, std::uint32_t deviceType) {
+    if (deviceType != DBT_DEVTYP_PORT) {
+        return;
+    }
+    if (event == DBT_DEVICEARRIVAL) {
+        RefreshPortList();
+    } else if (event == DBT_DEVICEREMOVECOMPLETE) {
+        // Any serial port going away disconnects: the one in use may be it.
+        if (m_link.IsConnected()) {
+            OnBnClickedConnect();
+        }
+        RefreshPortList();
+    }
+}
+
+void CTQ73setDlg::RefreshPortList() {
+    ComboPortList list(m_portList);
+    ::RefreshPortList(m_portTable, list, m_enumerate);
+}
+
+void CTQ73setDlg::OnBaudChangedA() {
+    ResetRateInfo(0);
+}
+
+void CTQ73setDlg::OnBaudChangedB() {
+    ResetRateInfo(1);
+}
+
+// The figures shown belong to the rate the device has, no longer to the one in the field.
+void CTQ73setDlg::ResetRateInfo(int panel) {
+    m_panels[panel].rateInfo->setText(QString::fromUtf8(kRateInfoIdle));
+}
+
+void CTQ73setDlg::Show(const std::string& text) {
+    m_reporter->Show(text);
+}
+
+void CTQ73setDlg::SetReporter(Reporter& reporter) {
+    m_reporter = &reporter;
+}
+
+bool CTQ73setDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && PreTranslateMessage(widget, event)) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// True when the key was handled here and must reach no control.
+bool CTQ73setDlg::PreTranslateMessage(QWidget* receiver, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !IsOwnWidget(receiver)) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter must neither press a button nor close the window. In a dropped list it only picks the item.
+        return receiver->window() == this;
+    case Qt::Key_F1:
+        if ((key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0) {
+            return false;
+        }
+        CloseDropDownLists();
+        OpenHelp(HelpFilePath(QCoreApplication::applicationFilePath()), this);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The window's controls and the lists its combo boxes drop down, which are windows of their own; not the
+// message boxes it owns.
+bool CTQ73setDlg::IsOwnWidget(const QWidget* widget) const {
+    const QWidget* window = widget->window();
+    if (window == this) {
+        return true;
+    }
+    const QWidget* popupOwner = window->windowType() == Qt::Popup ? window->parentWidget() : nullptr;
+    return popupOwner != nullptr && popupOwner->window() == this;
+}
+
+void CTQ73setDlg::CloseDropDownLists() {
+    for (QComboBox* combo : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
+        combo->hidePopup();
     }
 }

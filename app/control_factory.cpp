@@ -16,6 +16,8 @@ QComboBox* CreateEditableComboBox(QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // A Windows drop-down combo box never completes what is typed into it from its list.
+    combo->setCompleter(nullptr);
     combo->setValidator(new FitWidthValidator(combo->lineEdit()));
     return combo;
 }

@@ -12,16 +12,15 @@ constexpr int kCursorWidth = 1;
 
 } // namespace
 
-FitWidthValidator::FitWidthValidator(QLineEdit* edit) : QValidator(edit), m_edit(edit) {}
+FitWidthValidator::FitWidthValidator(QLineEdit* edit) : TypingLimitValidator(edit) {}
 
-QValidator::State FitWidthValidator::validate(QString& input, int& /*position*/) const {
-    const QFontMetrics metrics(m_edit->font());
-    const QMargins margins = m_edit->textMargins();
-    const int frame =
-        m_edit->hasFrame() ? m_edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_edit) : 0;
+bool FitWidthValidator::Fits(const QString& text) const {
+    const QLineEdit* edit = Edit();
+    const QFontMetrics metrics(edit->font());
+    const QMargins margins = edit->textMargins();
+    const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
     const int room =
-        m_edit->contentsRect().width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditTextMargin;
+        edit->contentsRect().width() - 2 * frame - margins.left() - margins.right() - 2 * kLineEditTextMargin;
     // The test QLineEdit makes before it scrolls its text: the text and the cursor after it must fit.
-    const int used = metrics.horizontalAdvance(input) + kCursorWidth;
-    return used <= room ? Acceptable : Invalid;
+    return metrics.horizontalAdvance(text) + kCursorWidth <= room;
 }

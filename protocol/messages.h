@@ -18,7 +18,11 @@ inline constexpr char kFlowCharOutOfRange[] = "XON、XOFFは00-FFの範囲で指
 inline constexpr char kSevenNoneOneRefused[] =
     "データビット 7、パリティ なし、ストップビット 1bit の設定はできません。";
 inline constexpr char kSettingsApplied[] = "設定しました。";
+inline constexpr char kCaptionConnect[] = "接続";
+inline constexpr char kCaptionDisconnect[] = "切断";
 inline constexpr char kHelpFailed[] = "ヘルプの起動に失敗しました。";
+inline constexpr char kVersionLine[] = "Version %d.%d%d";
+inline constexpr char kVersionLineWithRevision[] = "Version %d.%d%d%d";
 
 // A format text with its int conversions filled in.
 template <typename... Ints> std::string Format(const char* format, Ints... values) {

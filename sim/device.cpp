@@ -36,6 +36,8 @@ std::string Device::Answer(const CommandLine& line) {
     std::string reply;
     if (const auto error = m_faults.errors.find(word); error != m_faults.errors.end()) {
         reply = ErrorReply(error->second);
+    } else if (const auto canned = m_faults.replies.find(word); canned != m_faults.replies.end()) {
+        reply = canned->second;
     } else {
         reply = m_model.Execute(line.text);
     }

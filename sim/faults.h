@@ -15,6 +15,9 @@ struct Faults {
     std::chrono::milliseconds byteDelay{0};
     // Command word -> error number (0 to 99) answered instead of the normal reply; the command has no effect.
     std::map<std::string, int> errors{};
+    // Command word -> reply line (without its CR) answered instead of the normal reply, for replies the model
+    // never gives, such as unknown codes; the command has no effect.
+    std::map<std::string, std::string> replies{};
     // An LF after every CR.
     bool trailingLf = false;
     // Every reply line gets a filler field that makes it longer than 31 bytes.

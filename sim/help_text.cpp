@@ -1,12 +1,14 @@
 #include "sim/help_text.h"
 
 #include "sim/device_error.h"
+#include "sim/launch_command.h"
 
 namespace tq73sim {
 
 std::string HelpText() {
     std::string text = R"(Usage: tq73-sim --pty [OPTION]...
        tq73-sim --port PATH [OPTION]...
+       tq73-sim --launch [OPTION]... [--] PROGRAM [ARG]...
 Simulates a TQ-73 serial interface device on a serial line.
 
 The device answers each command line (ASCII text ended by CR; LFs are ignored) with one line ended by CR:
@@ -22,9 +24,17 @@ with 16 times oversampling.
 
 Where the device is:
   --pty               open a pseudo-terminal, print the path of its terminal as the first line of standard
-                      output, and serve it until standard input closes or SIGTERM or SIGINT arrives
-  --port PATH         serve the existing tty PATH with its line discipline switched off, until SIGTERM or
-                      SIGINT arrives
+                      output, and serve it until standard input closes or SIGTERM, SIGINT or SIGHUP
+                      arrives
+  --port PATH         serve the existing tty PATH with its line discipline switched off, until SIGTERM,
+                      SIGINT or SIGHUP arrives
+  --launch            plug a USB device "TQ-73" at /dev/ttyACM0 into a new umockdev testbed (a private /sys,
+                      /dev and udev), serve it there, and start PROGRAM with ARGs inside the testbed, where
+                      it sees the TQ-73 and its plug events and no real device. The first argument that is
+                      no option, or the one after --, is PROGRAM. Standard input takes the commands below;
+                      SIGTERM, SIGINT and SIGHUP are passed on to PROGRAM. Ends when PROGRAM ends, removing
+                      the testbed, with PROGRAM's exit status (128 + N when signal N ended it), or 127 when
+                      it cannot be started
   --log FILE          write one line per command received ("> GINF") and per reply sent ("< OK...\r"), with
                       CR, LF, backslash and other unprintable bytes as \r, \n, \\ and \xNN
   -h, --help          show this help
@@ -44,8 +54,9 @@ Error numbers:
     for (const DeviceErrorInfo& info : DeviceErrors()) {
         text += "  " + ErrorReply(info.error) + "  " + info.meaning + "\n";
     }
+    text += "\n" + LaunchCommandHelp();
     text += "\nExit status: 0 when stopped as described, 1 when the line cannot be served, 2 for a wrong command "
-            "line.\n";
+            "line; with --launch, as said there.\n";
     return text;
 }
 

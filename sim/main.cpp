@@ -1,10 +1,12 @@
 #include "sim/device.h"
 #include "sim/help_text.h"
+#include "sim/launch_front_end.h"
 #include "sim/options.h"
 #include "sim/port_front_end.h"
 #include "sim/pty_front_end.h"
 #include "sim/stop_signals.h"
 #include "sim/transcript_log.h"
+#include "sim/umockdev_preload.h"
 
 #include <cstdio>
 #include <cstring>
@@ -31,6 +33,8 @@ int Serve(const Options& options, Device& device, const StopSignals& stop) {
         return ServePty(device, stop);
     case Options::Mode::Port:
         return ServePort(device, options.portPath, stop);
+    case Options::Mode::Launch:
+        return ServeLaunch(device, options.program, stop);
     case Options::Mode::Help:
         break;
     }
@@ -47,6 +51,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Options& options = parsed.options;
+    if (options.mode == Options::Mode::Launch) {
+        if (const int error = RestartUnderUmockdevPreload(argv); error != 0) {
+            std::fprintf(stderr, "tq73-sim: cannot start again under umockdev's preload library: %s\n",
+                         std::strerror(error));
+            return 1;
+        }
+    }
     // Before any thread starts, so that no thread takes a stop signal as its own.
     const StopSignals stop;
     if (stop.error() != 0) {

@@ -23,7 +23,7 @@ bool IsCommandWord(std::string_view text) {
 
 std::string SetMode(Options& options, Options::Mode mode) {
     if (options.mode != Options::Mode::Help) {
-        return "give only one of --pty and --port";
+        return "give only one of --pty, --port and --launch";
     }
     options.mode = mode;
     return "";
@@ -98,6 +98,9 @@ std::string ReadOption(std::span<const char* const> args, std::size_t& i, Option
     if (option == "--pty") {
         return SetMode(options, Options::Mode::Pty);
     }
+    if (option == "--launch") {
+        return SetMode(options, Options::Mode::Launch);
+    }
     if (option == "--silent") {
         options.faults.silent = true;
         return "";
@@ -125,17 +128,33 @@ std::string ReadOption(std::span<const char* const> args, std::size_t& i, Option
 
 ParsedOptions ParseOptions(std::span<const char* const> args) {
     ParsedOptions parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == std::string_view("--help") || args[i] == std::string_view("-h")) {
+    Options& options = parsed.options;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--") {
+            ++i;
+            break;
+        }
+        // The first word that is no option starts the program; what follows is the program's, however it looks.
+        if (options.mode == Options::Mode::Launch && !arg.starts_with('-')) {
+            break;
+        }
+        if (arg == "--help" || arg == "-h") {
             return {};
         }
-        parsed.error = ReadOption(args, i, parsed.options);
+        parsed.error = ReadOption(args, i, options);
         if (!parsed.error.empty()) {
             return parsed;
         }
     }
-    if (parsed.options.mode == Options::Mode::Help) {
-        parsed.error = "give --pty or --port PATH";
+    options.program.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+    if (options.mode == Options::Mode::Help) {
+        parsed.error = "give --pty, --port PATH or --launch PROGRAM";
+    } else if (options.mode == Options::Mode::Launch && options.program.empty()) {
+        parsed.error = "--launch needs a program to start";
+    } else if (options.mode != Options::Mode::Launch && !options.program.empty()) {
+        parsed.error = "a program to start needs --launch";
     }
     return parsed;
 }

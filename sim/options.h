@@ -5,15 +5,18 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace tq73sim {
 
 // What the command line asks for.
 struct Options {
-    enum class Mode { Help, Pty, Port };
+    enum class Mode { Help, Pty, Port, Launch };
     Mode mode = Mode::Help;
     // The tty that --port serves.
     std::string portPath{};
+    // What --launch starts: the program and its arguments.
+    std::vector<std::string> program{};
     // The --log file; empty for none.
     std::string logPath{};
     // The model name GINF reports, when --model changes it.

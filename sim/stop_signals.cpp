@@ -14,6 +14,8 @@ sigset_t StopSet() {
     sigemptyset(&set);
     sigaddset(&set, SIGTERM);
     sigaddset(&set, SIGINT);
+    // The terminal closing: a simulator started from it has nobody left to serve.
+    sigaddset(&set, SIGHUP);
     return set;
 }
 
@@ -32,7 +34,7 @@ StopSignals::StopSignals() {
         m_error = error;
         return;
     }
-    m_fd = signalfd(-1, &set, SFD_CLOEXEC);
+    m_fd = signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
     if (m_fd < 0) {
         m_error = errno;
     }
@@ -60,6 +62,11 @@ void StopSignals::Wait(bool orEndOfInput) const {
             return;
         }
     }
+}
+
+int StopSignals::Take() const {
+    signalfd_siginfo info{};
+    return read(m_fd, &info, sizeof info) == static_cast<ssize_t>(sizeof info) ? static_cast<int>(info.ssi_signo) : 0;
 }
 
 } // namespace tq73sim

@@ -2,9 +2,10 @@
 
 namespace tq73sim {
 
-// SIGTERM and SIGINT, taken as requests to stop serving. Construct it before any thread starts: it blocks both
-// signals so that every thread inherits the block and they arrive only through Wait. The block outlives the object:
-// a second signal while the program winds down must not end it before the tty's settings are put back.
+// SIGTERM, SIGINT and SIGHUP, taken as requests to stop serving. Construct it before any thread starts: it blocks
+// them so that every thread inherits the block and they arrive only through Wait or Take. The block outlives the
+// object: a second signal while the program winds down must not end it before the tty's settings are put back or
+// the testbed is removed.
 class StopSignals {
 public:
     StopSignals();
@@ -15,9 +16,14 @@ public:
     // The errno of a failed set-up, 0 when ready.
     int error() const { return m_error; }
 
-    // Returns when SIGTERM or SIGINT arrives, or, with `orEndOfInput`, when standard input closes (its data
-    // is read and dropped).
+    // Returns when a stop signal arrives, or, with `orEndOfInput`, when standard input closes (its data is read
+    // and dropped).
     void Wait(bool orEndOfInput) const;
+
+    // Readable while a stop signal is pending.
+    int Fd() const { return m_fd; }
+    // Takes the pending stop signal: its number, or 0 when none is pending.
+    int Take() const;
 
 private:
     int m_fd = -1;

@@ -48,6 +48,7 @@ TEST_F(PanelValues, AnUnknownOrWrongCaseCodeLeavesItsWholeGroupUnchecked) {
     EXPECT_EQ(Checked(a.flow), (std::vector<bool>{false, false, false}));
 
     // The groups still exclude each other afterwards.
+    window.EnableControls(true);
     a.parity[0]->click();
     a.parity[1]->click();
     EXPECT_EQ(Checked(a.parity), (std::vector<bool>{false, true, false}));

@@ -109,7 +109,7 @@ TEST_P(UsageTest, EndsWithStatusAndMessage) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, UsageTest,
     testing::Values(UsageCase{"Help", {"--help"}, 0, ""},
-                    UsageCase{"NoMode", {}, 2, "tq73-sim: give --pty or --port PATH"},
+                    UsageCase{"NoMode", {}, 2, "tq73-sim: give --pty, --port PATH or --launch PROGRAM"},
                     UsageCase{"BadOption", {"--pty", "--byte-delay", "x"}, 2, "--byte-delay"},
                     UsageCase{"MissingPort", {"--port", "/nonexistent/tty"}, 1, "cannot open /nonexistent/tty"},
                     UsageCase{"NotATty", {"--port", "/dev/null"}, 1, "raw mode"},

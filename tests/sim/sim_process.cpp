@@ -69,6 +69,10 @@ std::string SimProcess::ReadOutputLine() {
     return line;
 }
 
+void SimProcess::WriteInput(std::string_view bytes) {
+    line_io::WriteAll(m_input, bytes);
+}
+
 void SimProcess::CloseInput() {
     CloseFd(m_input);
 }

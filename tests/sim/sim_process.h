@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <vector>
 
@@ -17,6 +18,7 @@ public:
     bool started() const { return m_pid > 0; }
     // One line of standard output without its newline; what came of it when 5 s pass first.
     std::string ReadOutputLine();
+    void WriteInput(std::string_view bytes);
     void CloseInput();
     void Signal(int signal);
     // The exit status, 128 + the signal when a signal ended it; -1 when it has not ended within 5 s.
