@@ -8,6 +8,7 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -73,6 +74,7 @@ int SerialPortUnix::Open(const std::string& port) {
 }
 
 void SerialPortUnix::Close() {
+    m_replyAwaited = false;
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
@@ -113,31 +115,37 @@ int SerialPortUnix::Write(std::string_view bytes) {
             return EIO;
         }
     }
+    m_replyAwaited = true;
     return 0;
 }
 
 SerialPort::ReadStatus SerialPortUnix::ReadByte(char& byte, int& error) {
     // Reading first keeps the common case, a byte already waiting, to a single system call. With VMIN and
-    // VTIME at 0 an empty queue reads as 0 bytes; only after poll said "readable" does 0 mean a hang-up.
+    // VTIME at 0 an empty queue reads as 0 bytes; only after poll said "readable" does 0 mean a hang-up. Right
+    // after a write the reply cannot have come yet, so the first read would only say so: it waits first.
+    bool waitFirst = std::exchange(m_replyAwaited, false);
     for (bool readable = false;;) {
-        const ssize_t got = ::read(m_fd, &byte, 1);
-        if (got == 1) {
-            return ReadStatus::Byte;
-        }
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0 && errno != EAGAIN) {
-            error = errno;
-            return ReadStatus::Failed;
-        }
-        if (readable) {
-            if (got == 0) {
-                error = EIO;
+        if (!waitFirst) {
+            const ssize_t got = ::read(m_fd, &byte, 1);
+            if (got == 1) {
+                return ReadStatus::Byte;
+            }
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0 && errno != EAGAIN) {
+                error = errno;
                 return ReadStatus::Failed;
             }
-            return ReadStatus::TimedOut;
+            if (readable) {
+                if (got == 0) {
+                    error = EIO;
+                    return ReadStatus::Failed;
+                }
+                return ReadStatus::TimedOut;
+            }
         }
+        waitFirst = false;
         pollfd pfd{m_fd, POLLIN, 0};
         const int ready = ::poll(&pfd, 1, m_timeouts.ReadTotalTimeoutConstant + m_timeouts.ReadTotalTimeoutMultiplier);
         if (ready < 0) {

@@ -15,4 +15,5 @@ public:
 private:
     int m_fd = -1;
     CommTimeouts m_timeouts;
+    bool m_replyAwaited = false; // a write has just gone out: nothing of its reply can be waiting yet
 };
