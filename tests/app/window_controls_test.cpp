@@ -1,4 +1,5 @@
 #include "app/CTQ73setDlg.h"
+#include "tests/app/active_window.h"
 #include "tests/app/fake_ports.h"
 #include "tests/app/qt_print.h"
 
@@ -18,22 +19,9 @@
 
 namespace {
 
-// The window shown and active, so that keys and focus behave as for a user, with its controls enabled as when
-// a device is connected.
-class WindowControls : public ::testing::Test {
+class WindowControls : public ActiveWindow {
 protected:
-    void SetUp() override {
-        m_dialog.EnableControls(true);
-        m_dialog.show();
-        m_dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dialog));
-    }
-
-    template <typename Control = QWidget> Control* Find(int id) {
-        auto* control = m_dialog.findChild<Control*>(QString::number(id));
-        EXPECT_NE(control, nullptr) << id;
-        return control;
-    }
+    WindowControls() : ActiveWindow(fake_ports::Tq73) {}
 
     // The template control that holds the keyboard focus (an editable combo box's inner field counts as the box).
     int FocusedId() {
@@ -52,8 +40,6 @@ protected:
         }
         return visited;
     }
-
-    CTQ73setDlg m_dialog{fake_ports::Tq73};
 };
 
 const std::vector<std::vector<int>> kRadioGroups = {

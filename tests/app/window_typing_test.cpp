@@ -1,4 +1,5 @@
 #include "app/CTQ73setDlg.h"
+#include "tests/app/active_window.h"
 #include "tests/app/fake_ports.h"
 #include "tests/app/qt_print.h"
 
@@ -15,23 +16,9 @@
 
 namespace {
 
-// The window shown and active with its panels enabled, as when a device is connected.
-class WindowTyping : public ::testing::Test {
+class WindowTyping : public ActiveWindow {
 protected:
-    void SetUp() override {
-        m_dialog.EnableControls(true);
-        m_dialog.show();
-        m_dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dialog));
-    }
-
-    template <typename Control = QWidget> Control* Find(int id) {
-        auto* control = m_dialog.findChild<Control*>(QString::number(id));
-        EXPECT_NE(control, nullptr) << id;
-        return control;
-    }
-
-    CTQ73setDlg m_dialog{fake_ports::None};
+    WindowTyping() : ActiveWindow(fake_ports::None) {}
 };
 
 class FlowCharacterField : public WindowTyping, public ::testing::WithParamInterface<int> {
