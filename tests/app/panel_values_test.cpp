@@ -1,5 +1,6 @@
 #include "app/CTQ73setDlg.h"
 #include "app/panel_values.h"
+#include "tests/app/panel_widgets.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,14 +17,6 @@ protected:
     const PortPanel& a = window.Panel(0);
     const PortPanel& b = window.Panel(1);
 };
-
-template <std::size_t N> std::vector<bool> Checked(QRadioButton* const (&buttons)[N]) {
-    std::vector<bool> checked;
-    for (QRadioButton* button : buttons) {
-        checked.push_back(button->isChecked());
-    }
-    return checked;
-}
 
 TEST_F(PanelValues, ALineSettingsReplyFillsItsPanelOnly) {
     ShowLineSettings(a, {"38400", "7", "E", "2", "H", "0.16"});

@@ -20,3 +20,12 @@ inline std::vector<QWidget*> PanelWidgets(const PortPanel& panel) {
     widgets.insert(widgets.end(), {panel.xon, panel.xoff});
     return widgets;
 }
+
+// Which buttons of a radio group are checked, in the group's order.
+template <std::size_t N> std::vector<bool> Checked(QRadioButton* const (&buttons)[N]) {
+    std::vector<bool> checked;
+    for (QRadioButton* button : buttons) {
+        checked.push_back(button->isChecked());
+    }
+    return checked;
+}

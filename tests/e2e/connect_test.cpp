@@ -1,3 +1,4 @@
+#include "tests/app/panel_widgets.h"
 #include "tests/e2e/end_to_end.h"
 
 #include "link/device_link.h"
@@ -14,14 +15,6 @@ const Strings kLoad = {"GINF", "GBRTA", "GXCHA", "GBRTB", "GXCHB"};
 
 std::string ExchangeFailed(int code) {
     return msg::Format(msg::kExchangeFailed, code);
-}
-
-template <std::size_t N> std::vector<bool> Checked(QRadioButton* const (&buttons)[N]) {
-    std::vector<bool> checked;
-    for (QRadioButton* button : buttons) {
-        checked.push_back(button->isChecked());
-    }
-    return checked;
 }
 
 // Another program opening the port: succeeds only when the window let go of it.

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-// The whole program, offscreen unless the caller chose a display, inside the umockdev testbed that the test
-// runner (testbed/umockdev-run) provides.
+// Window tests need the application object, with its style, and a display: the offscreen one unless the caller
+// chose another (gtest_discover_tests runs the binary without the test's environment). Tests that need a
+// umockdev testbed get it from their runner, testbed/umockdev-run.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
