@@ -49,8 +49,9 @@ LaunchCommand ParseLaunchCommand(std::string_view line) {
 
 std::string LaunchCommandHelp() {
     return R"(Commands of --launch, one a line on standard input:
-  unplug       unplug the TQ-73: /dev/ttyACM0 goes away, announced by a udev "remove" event
-  plug         plug it in again, announced by "add" events
+  unplug       unplug the TQ-73: it stops sending, its line hangs up, and /dev/ttyACM0 goes away, announced
+               by a udev "remove" event
+  plug         plug it in again, with nothing left on its line, announced by "add" events
   silent on    the device receives commands and answers nothing
   silent off   the device answers again
   help         show this list

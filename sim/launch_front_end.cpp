@@ -35,6 +35,8 @@ std::string NodePath() {
 struct Session {
     Device& device;
     Testbed& testbed;
+    // Serves the device while it is plugged in: unplugged, it has no power and sends nothing more.
+    std::optional<Server>& server;
     ChildProcess& child;
     bool plugged = true;
     bool quitting = false;
@@ -53,6 +55,7 @@ void Unplug(Session& session) {
         Say("the TQ-73 is not plugged in");
         return;
     }
+    session.server.reset();
     session.testbed.Unplug(kDevice);
     session.plugged = false;
     Say("TQ-73 unplugged");
@@ -67,6 +70,7 @@ void Plug(Session& session) {
         Say("cannot plug the TQ-73 in");
         return;
     }
+    session.server.emplace(session.device, session.testbed.MasterFd(kDevice));
     session.plugged = true;
     Say("TQ-73 plugged in at " + NodePath());
 }
@@ -175,14 +179,14 @@ int ServeLaunch(Device& device, const std::vector<std::string>& program, const S
         std::fputs("tq73-sim: cannot plug the TQ-73 into the testbed\n", stderr);
         return 1;
     }
-    Server server(device, testbed.MasterFd(kDevice));
+    std::optional<Server> server(std::in_place, device, testbed.MasterFd(kDevice));
     ChildProcess child(program);
     if (child.error() != 0) {
         std::fprintf(stderr, "tq73-sim: cannot start %s: %s\n", program.front().c_str(), std::strerror(child.error()));
         return 127;
     }
     Say("TQ-73 plugged in at " + NodePath() + "; type unplug, plug, silent on, silent off, help or quit");
-    Session session{device, testbed, child};
+    Session session{device, testbed, server, child};
     return Supervise(session, stop);
 }
 

@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/syscall.h>
+#include <termios.h>
 #include <umockdev.h>
 #include <unistd.h>
 
@@ -44,6 +47,40 @@ std::string WithoutNodes(std::string_view description) {
         }
     }
     return kept;
+}
+
+// umockdev's preload library answers ioctl calls on its nodes itself; these must reach the kernel's pty.
+long KernelIoctl(int fd, unsigned long request, long argument) {
+    return syscall(SYS_ioctl, fd, request, argument);
+}
+
+// Hangs up every opener of the terminal behind the master, as a disconnect does.
+void HangUp(int master) {
+    char terminal[64];
+    if (master < 0 || ptsname_r(master, terminal, sizeof terminal) != 0) {
+        return;
+    }
+    const int fd = open(terminal, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        KernelIoctl(fd, TIOCVHANGUP, 0);
+        close(fd);
+    }
+}
+
+// Gives a terminal that was unplugged what a new one has: nothing on its line, and the raw mode in which
+// umockdev hands out a node (the hang-up of the unplug reset it).
+bool MakeNew(int master, const char* terminal) {
+    const int fd = open(terminal, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    termios tio{};
+    bool made = KernelIoctl(fd, TCGETS, reinterpret_cast<long>(&tio)) == 0;
+    cfmakeraw(&tio);
+    made = made && KernelIoctl(fd, TCSETS, reinterpret_cast<long>(&tio)) == 0 &&
+           KernelIoctl(master, TCFLSH, TCIOFLUSH) == 0;
+    close(fd);
+    return made;
 }
 
 std::string RootDir(UMockdevTestbed* testbed) {
@@ -91,7 +128,8 @@ bool Testbed::Plug(FakeDevice device) {
     // umockdev cannot give a node a second pseudo-terminal, so the device comes back on the one it had.
     char terminal[64];
     const std::string node = m_rootDir + "/dev/" + std::string(record.node);
-    if (ptsname_r(master, terminal, sizeof terminal) != 0 || symlink(terminal, node.c_str()) != 0) {
+    if (ptsname_r(master, terminal, sizeof terminal) != 0 || !MakeNew(master, terminal) ||
+        symlink(terminal, node.c_str()) != 0) {
         return false;
     }
     if (!Add(WithoutNodes(record.description))) {
@@ -106,6 +144,7 @@ void Testbed::Unplug(FakeDevice device) {
     if (!IsPlugged(record)) {
         return;
     }
+    HangUp(MasterFd(device));
     const std::vector<std::string> paths = SysPaths(record.description);
     // Removing a device sends no event of its own, and the event needs the device still there.
     umockdev_testbed_uevent(m_testbed, paths.front().c_str(), "remove");

@@ -24,17 +24,18 @@ public:
     // device that is plugged in does. A node ("N:" line) can be given once in a testbed's life. False, with
     // the reason on stderr, when the description is invalid.
     bool Add(const std::string& description);
-    // Plugs the device in, announced by "add" events. False when it, or another device in its place, is
-    // plugged in already.
+    // Plugs the device in, announced by "add" events; a device plugged in again starts with nothing on its
+    // line, as a new device does. False when it, or another device in its place, is plugged in already.
     bool Plug(FakeDevice device);
-    // Announces the removal of the device's tty, then takes the device and its node away. Nothing when the
-    // device is not plugged in.
+    // Hangs up the device's tty, as the kernel does when a USB serial device goes away (a program holding
+    // the node open then reads end of file and fails to write), announces the removal, then takes the device
+    // and its node away. Hanging up needs CAP_SYS_ADMIN; without it the node is only taken away. Nothing
+    // when the device is not plugged in.
     void Unplug(FakeDevice device);
     // The master side of the pseudo-terminal behind the device's node: what the program writes to the node
     // is read here, what is written here the program reads. -1 before the device was first plugged in.
     // umockdev keeps it open for the testbed's whole life, across unplugging and plugging in again: never
-    // close it. So a program that still holds the node open when the device is unplugged sees no hang-up.
-    // It is not inherited by child processes.
+    // close it. It is not inherited by child processes.
     int MasterFd(FakeDevice device) const;
 
 private:

@@ -36,9 +36,9 @@ protected:
         ASSERT_TRUE(std::filesystem::exists(m_dir));
     }
 
-    // Starts the probe waiting for signals, and returns once it waits.
-    void LaunchWaitingProbe(const std::vector<std::string>& probeArgs = {}) {
-        std::vector<std::string> args{"--launch", "--", TQ73_LAUNCH_PROBE_PATH};
+    // Starts the probe waiting for signals, after the launcher's options `args`, and returns once it waits.
+    void LaunchWaitingProbe(const std::vector<std::string>& probeArgs = {}, std::vector<std::string> args = {}) {
+        args.insert(args.end(), {"--launch", "--", TQ73_LAUNCH_PROBE_PATH});
         args.insert(args.end(), probeArgs.begin(), probeArgs.end());
         ASSERT_NO_FATAL_FAILURE(Launch(args));
         EXPECT_EQ(LineStartingWith("reply "), kReply);
@@ -128,6 +128,28 @@ TEST_F(LaunchTest, UnplugAndPlugReachTheProgram) {
     EXPECT_EQ(ProbeReply(), kReply);
     Command("plug");
     EXPECT_EQ(LineStartingWith("tq73-sim:"), "tq73-sim: the TQ-73 is plugged in already");
+    Command("quit");
+    ExpectEnded(128 + SIGTERM);
+}
+
+TEST_F(LaunchTest, UnplugCutsAReplyShortAndPlugStartsClean) {
+    // A 29-byte reply takes about 1.5 s: the unplug comes while it is on the wire.
+    ASSERT_NO_FATAL_FAILURE(LaunchWaitingProbe({}, {"--byte-delay", "50"}));
+    kill(m_probe, SIGUSR1);
+    usleep(300'000);
+    Command("unplug");
+    // The probe's reply and the unplug's lines come in any order.
+    std::multiset<std::string> lines;
+    while (lines.size() < 3) {
+        const std::string line = m_sim->ReadOutputLine();
+        ASSERT_FALSE(line.empty());
+        lines.insert(line.starts_with("reply ") ? "reply" : line);
+    }
+    EXPECT_EQ(lines, (std::multiset<std::string>{"reply", "removal", "tq73-sim: TQ-73 unplugged"}));
+
+    Command("plug");
+    ExpectLines({"tq73-sim: TQ-73 plugged in at /dev/ttyACM0", "arrival"});
+    EXPECT_EQ(ProbeReply(), kReply) << "nothing of the first reply is left on the line";
     Command("quit");
     ExpectEnded(128 + SIGTERM);
 }

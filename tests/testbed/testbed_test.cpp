@@ -70,6 +70,31 @@ TEST_F(TestbedTest, PlugsInAgainOnTheSameMaster) {
     ExpectConnected(FakeDevice::Tq73, "/dev/ttyACM0");
 }
 
+TEST_F(TestbedTest, UnplugHangsUpAnOpenNodeAndPlugStartsWithAnEmptyLine) {
+    ASSERT_TRUE(m_testbed.Plug(FakeDevice::Tq73));
+    const int master = m_testbed.MasterFd(FakeDevice::Tq73);
+    m_node = open("/dev/ttyACM0", O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(m_node, 0);
+    ASSERT_EQ(write(m_node, "GBR", 3), 3);
+    ASSERT_EQ(write(master, "OKA,96", 6), 6);
+    ASSERT_EQ(ReadSome(master), "GBR");
+    ASSERT_EQ(write(m_node, "TA\r", 3), 3);
+
+    m_testbed.Unplug(FakeDevice::Tq73);
+    pollfd ready{m_node, POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, kTimeoutMs), 1);
+    EXPECT_NE(ready.revents & POLLHUP, 0);
+    char byte;
+    EXPECT_EQ(read(m_node, &byte, 1), 0) << "what the device sent before is gone with it";
+    EXPECT_EQ(write(m_node, "G", 1), -1);
+    EXPECT_EQ(errno, EIO);
+    close(m_node);
+    m_node = -1;
+
+    ASSERT_TRUE(m_testbed.Plug(FakeDevice::Tq73));
+    ExpectConnected(FakeDevice::Tq73, "/dev/ttyACM0");
+}
+
 TEST_F(TestbedTest, RefusesAPlaceThatIsTaken) {
     ASSERT_TRUE(m_testbed.Plug(FakeDevice::SerialPort));
     EXPECT_FALSE(m_testbed.Plug(FakeDevice::SerialPort));
