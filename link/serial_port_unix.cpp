@@ -29,6 +29,15 @@ int SwitchOffLineDiscipline(int fd) {
     return tcsetattr(fd, TCSANOW, &tio) == 0 ? 0 : errno;
 }
 
+// A Windows COM port opens with an empty receive buffer; a tty keeps what arrived while it was closed (the rest
+// of a reply that came too late, an LF after a last CR), which would become the start of the next reply.
+int DiscardWhatCameBefore(int fd) {
+    if (tcflush(fd, TCIFLUSH) != 0) {
+        return errno == ENOTTY || errno == EINVAL ? 0 : errno;
+    }
+    return 0;
+}
+
 int TakeExclusively(int fd) {
     // flock excludes every other opener that asks, root included; TIOCEXCL also stops those that do not ask.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -64,6 +73,9 @@ int SerialPortUnix::Open(const std::string& port) {
     int error = TakeExclusively(fd);
     if (error == 0) {
         error = SwitchOffLineDiscipline(fd);
+    }
+    if (error == 0) {
+        error = DiscardWhatCameBefore(fd);
     }
     if (error != 0) {
         ::close(fd);

@@ -75,6 +75,24 @@ TEST(OpenPort, ClosingReleasesThePortAtOnce) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+TEST(OpenPort, ANewConnectionReadsNothingThatArrivedBeforeIt) {
+    PtyPair pty;
+    RecordingReporter reporter;
+    DeviceLink link{reporter};
+    ASSERT_EQ(link.OpenPort(pty.Port()), kResultOk);
+    pty.WriteToHost("OKfirst\r\n");
+    ReplyBuffer reply{};
+    ASSERT_EQ(link.SendCommand(reply, "GINF"), kResultOk);
+    link.ClosePort();
+    pty.WriteToHost("OKlate\r");
+
+    ASSERT_EQ(link.OpenPort(pty.Port()), kResultOk);
+    pty.WriteToHost("OKfresh\r");
+    EXPECT_EQ(link.SendCommand(reply, "GINF"), kResultOk);
+    EXPECT_EQ(Payload(reply), "fresh") << "neither the LF left over nor the late reply";
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
 TEST(OpenPort, SwitchesOffTheLineDisciplineAndLeavesTheLineSettingsAlone) {
     PtyPair pty;
     // Make the terminal cooked, echoing and translating, at 1200 bps with two stop bits, as a system might hand
