@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <termios.h>
 #include <umockdev.h>
@@ -153,6 +154,16 @@ void Testbed::Unplug(FakeDevice device) {
     for (const std::string& path : paths) {
         umockdev_testbed_remove_device(m_testbed, path.c_str());
     }
+}
+
+bool Testbed::GiveNodeToGroup(FakeDevice device, gid_t group) {
+    char terminal[64];
+    const int master = MasterFd(device);
+    // umockdev's preload library connects every opener of a node to the testbed's ioctl socket, and fails
+    // the opener's whole process when it cannot.
+    const std::string socket = m_rootDir + "/ioctl/_default";
+    return master >= 0 && ptsname_r(master, terminal, sizeof terminal) == 0 && chown(terminal, 0, group) == 0 &&
+           chmod(terminal, 0660) == 0 && chmod(m_rootDir.c_str(), 0711) == 0 && chmod(socket.c_str(), 0777) == 0;
 }
 
 int Testbed::MasterFd(FakeDevice device) const {

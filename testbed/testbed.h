@@ -3,6 +3,7 @@
 #include "testbed/fake_device.h"
 
 #include <string>
+#include <sys/types.h>
 
 struct _UMockdevTestbed;
 
@@ -32,6 +33,10 @@ public:
     // and its node away. Hanging up needs CAP_SYS_ADMIN; without it the node is only taken away. Nothing
     // when the device is not plugged in.
     void Unplug(FakeDevice device);
+    // Gives the device's node to `group` as udev gives serial ports to "dialout" (owner root, group `group`,
+    // mode 0660), and lets processes without privileges reach the testbed's nodes at all, as they reach /dev.
+    // False when the device was never plugged in or the modes cannot be changed.
+    bool GiveNodeToGroup(FakeDevice device, gid_t group);
     // The master side of the pseudo-terminal behind the device's node: what the program writes to the node
     // is read here, what is written here the program reads. -1 before the device was first plugged in.
     // umockdev keeps it open for the testbed's whole life, across unplugging and plugging in again: never

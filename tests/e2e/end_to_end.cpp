@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include <chrono>
+#include <filesystem>
+#include <stdlib.h>
 #include <thread>
 
 void EndToEnd::SetUp() {
@@ -31,13 +33,30 @@ void EndToEnd::OpenWindow(bool realMessageBoxes) {
 void EndToEnd::Plug(FakeDevice fake) {
     const int before = PortList()->count();
     ASSERT_TRUE(testbed.Plug(fake));
+    if (fake == FakeDevice::Tq73) {
+        m_server.emplace(device, testbed.MasterFd(fake));
+    }
     ASSERT_TRUE(WaitFor([&] { return PortList()->count() > before; })) << "the arrival did not reach the window";
 }
 
 void EndToEnd::Unplug(FakeDevice fake) {
     const int before = PortList()->count();
-    testbed.Unplug(fake);
+    if (fake == FakeDevice::Tq73) {
+        PullThePlug();
+    } else {
+        testbed.Unplug(fake);
+    }
     ASSERT_TRUE(WaitFor([&] { return PortList()->count() < before; })) << "the removal did not reach the window";
+}
+
+void EndToEnd::PullThePlug() {
+    m_server.reset();
+    testbed.Unplug(FakeDevice::Tq73);
+}
+
+void EndToEnd::ResetDevice() {
+    m_server.reset();
+    m_server.emplace(device, testbed.MasterFd(FakeDevice::Tq73));
 }
 
 bool EndToEnd::WaitFor(const std::function<bool()>& done) {
@@ -98,4 +117,18 @@ std::vector<std::string> EndToEnd::Commands() const {
         }
     }
     return commands;
+}
+
+bool EndToEnd::PortOpen() const {
+    char terminal[64];
+    if (ptsname_r(testbed.MasterFd(FakeDevice::Tq73), terminal, sizeof terminal) != 0) {
+        return false;
+    }
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        if (std::filesystem::read_symlink(entry.path(), error) == terminal) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -27,8 +27,14 @@ protected:
     // The window as the user finds it; with real message boxes, failures open modal boxes as in the program.
     void OpenWindow(bool realMessageBoxes = false);
 
+    // Plug and unplug wait until the window has seen the change. Unplugged, the TQ-73 has no power: it
+    // sends nothing more, and its line hangs up.
     void Plug(FakeDevice device = FakeDevice::Tq73);
     void Unplug(FakeDevice device = FakeDevice::Tq73);
+    // Unplugs the TQ-73 without waiting for the window: for another thread, while the window is busy.
+    void PullThePlug();
+    // The TQ-73 starts afresh, as after a reset: a reply it was still sending is cut off; its settings stay.
+    void ResetDevice();
 
     // Runs the event loop until `done` holds; false after a few seconds without.
     static bool WaitFor(const std::function<bool()>& done);
@@ -46,6 +52,8 @@ protected:
 
     // The commands the device received, in order.
     std::vector<std::string> Commands() const;
+    // True while this process has the TQ-73's port open, also after the node went away.
+    bool PortOpen() const;
 
     Testbed testbed;
     tq73sim::Device device;

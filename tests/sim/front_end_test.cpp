@@ -1,7 +1,7 @@
 #include "sim/pseudo_terminal.h"
 
-#include "tests/sim/line_io.h"
 #include "tests/sim/sim_process.h"
+#include "tests/support/line_io.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

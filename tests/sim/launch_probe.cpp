@@ -9,7 +9,7 @@
 #include "ports/device_watcher.h"
 #include "ports/enumerate_ports.h"
 #include "sim/escaped.h"
-#include "tests/sim/line_io.h"
+#include "tests/support/line_io.h"
 
 #include <cerrno>
 #include <csignal>

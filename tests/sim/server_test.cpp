@@ -1,7 +1,7 @@
 #include "sim/pseudo_terminal.h"
 #include "sim/server.h"
 
-#include "tests/sim/line_io.h"
+#include "tests/support/line_io.h"
 
 #include <gtest/gtest.h>
 

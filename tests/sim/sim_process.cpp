@@ -1,6 +1,6 @@
 #include "tests/sim/sim_process.h"
 
-#include "tests/sim/line_io.h"
+#include "tests/support/line_io.h"
 
 #include <csignal>
 #include <fcntl.h>

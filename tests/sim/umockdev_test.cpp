@@ -1,6 +1,6 @@
 #include "sim/server.h"
 
-#include "tests/sim/line_io.h"
+#include "tests/support/line_io.h"
 
 #include <gtest/gtest.h>
 #include <umockdev.h>

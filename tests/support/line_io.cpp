@@ -1,4 +1,4 @@
-#include "tests/sim/line_io.h"
+#include "tests/support/line_io.h"
 
 #include <cerrno>
 #include <fcntl.h>
