@@ -2,8 +2,10 @@
 
 #include "protocol/messages.h"
 #include "tests/support/long_run.h"
+#include "tests/support/process_usage.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 
 namespace {
 
@@ -20,6 +22,10 @@ protected:
 };
 
 TEST_F(WindowLongUse, ConnectAndDisconnectFiveHundredTimes) {
+    // fontconfig holds part of the configuration it loads through offsets rather than pointers, which LeakSanitizer
+    // takes for a leak; Qt frees it all at exit, where LeakSanitizer checks again. Loaded here while LeakSanitizer
+    // looks away, the font database is left out of the check that follows the run.
+    IgnoringLeaks([] { QFontDatabase::families(); });
     OpenWindow();
     QCoreApplication::processEvents();
 

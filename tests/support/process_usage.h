@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -20,3 +21,7 @@ bool AddressSanitized();
 // Runs LeakSanitizer now, with the process going on afterwards: true when it found leaks, which it printed to
 // standard error. Always false in a build without AddressSanitizer.
 bool LeaksFound();
+
+// Runs `work` with LeakSanitizer ignoring what it allocates, for memory of other libraries that is still owned
+// but through references LeakSanitizer cannot follow. Just runs `work` in a build without it.
+void IgnoringLeaks(const std::function<void()>& work);
