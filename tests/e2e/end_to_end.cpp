@@ -1,13 +1,15 @@
 #include "tests/e2e/end_to_end.h"
 
+#include "tests/support/process_usage.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <stdlib.h>
 #include <thread>
 
@@ -124,11 +126,6 @@ bool EndToEnd::PortOpen() const {
     if (ptsname_r(testbed.MasterFd(FakeDevice::Tq73), terminal, sizeof terminal) != 0) {
         return false;
     }
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
-        std::error_code error;
-        if (std::filesystem::read_symlink(entry.path(), error) == terminal) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(OpenDescriptors(),
+                               [&](const auto& descriptor) { return descriptor.second == terminal; });
 }
