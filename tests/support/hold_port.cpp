@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     std::puts("held");
     std::fflush(stdout);
     char byte;
-    while (read(STDIN_FILENO, &byte, 1) > 0 || errno == EINTR) {
+    for (ssize_t count = 1; count > 0 || (count < 0 && errno == EINTR);) {
+        count = read(STDIN_FILENO, &byte, 1);
     }
     return 0;
 }
