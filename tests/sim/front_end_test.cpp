@@ -1,6 +1,6 @@
 #include "sim/pseudo_terminal.h"
 
-#include "tests/sim/sim_process.h"
+#include "tests/support/child_program.h"
 #include "tests/support/line_io.h"
 
 #include <gmock/gmock.h>
@@ -25,7 +25,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 TEST(PtyFrontEndTest, AnswersGinfOverItsPtyUntilInputCloses) {
-    SimProcess sim({"--pty"});
+    ChildProgram sim(TQ73_SIM_PATH, {"--pty"});
     ASSERT_TRUE(sim.started());
     const std::string path = sim.ReadOutputLine();
     ASSERT_THAT(path, testing::StartsWith("/dev/pts/"));
@@ -42,8 +42,8 @@ TEST(PtyFrontEndTest, LogsEveryLineAndStopsOnSigterm) {
     const int logFd = mkstemp(logPath);
     ASSERT_GE(logFd, 0);
     close(logFd);
-    SimProcess sim({"--pty", "--log", logPath, "--model", "TQ-74", "--error", "GBRTB=07", "--short-reply", "GXCHA",
-                    "--trailing-lf"});
+    ChildProgram sim(TQ73_SIM_PATH, {"--pty", "--log", logPath, "--model", "TQ-74", "--error", "GBRTB=07",
+                                     "--short-reply", "GXCHA", "--trailing-lf"});
     const int host = line_io::OpenRaw(sim.ReadOutputLine());
     ASSERT_GE(host, 0);
     line_io::WriteAll(host, "GINF\r");
@@ -71,7 +71,7 @@ TEST(PortFrontEndTest, ServesAnExistingTtyInRawModeAndRestoresIt) {
     cooked.c_iflag |= ICRNL;
     ASSERT_EQ(tcsetattr(pty.masterFd(), TCSANOW, &cooked), 0);
 
-    SimProcess sim({"--port", pty.slavePath()});
+    ChildProgram sim(TQ73_SIM_PATH, {"--port", pty.slavePath()});
     ASSERT_TRUE(sim.started());
     termios seen{};
     for (int i = 0; i < 500 && tcgetattr(pty.masterFd(), &seen) == 0 && (seen.c_lflag & ICANON) != 0; ++i) {
@@ -100,7 +100,7 @@ class UsageTest : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageTest, EndsWithStatusAndMessage) {
     const UsageCase& c = GetParam();
-    SimProcess sim(c.args);
+    ChildProgram sim(TQ73_SIM_PATH, c.args);
     ASSERT_TRUE(sim.started());
     EXPECT_EQ(sim.Wait(), c.status);
     EXPECT_THAT(sim.ErrorOutput(), testing::HasSubstr(c.message));

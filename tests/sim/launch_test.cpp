@@ -1,4 +1,4 @@
-#include "tests/sim/sim_process.h"
+#include "tests/support/child_program.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ protected:
     }
 
     void Launch(std::vector<std::string> args) {
-        m_sim.emplace(args);
+        m_sim.emplace(TQ73_SIM_PATH, args);
         ASSERT_TRUE(m_sim->started());
         const std::string dir = LineStartingWith("dir ");
         ASSERT_THAT(dir, testing::StartsWith("dir /"));
@@ -89,7 +89,7 @@ protected:
         }
     }
 
-    std::optional<SimProcess> m_sim;
+    std::optional<ChildProgram> m_sim;
     std::string m_dir;
     pid_t m_probe = -1;
 };
@@ -192,7 +192,7 @@ TEST_F(LaunchTest, ServesOnAfterInputEnds) {
 }
 
 TEST(LaunchUsageTest, ProgramThatCannotStart) {
-    SimProcess sim({"--launch", "/nonexistent/program"});
+    ChildProgram sim(TQ73_SIM_PATH, {"--launch", "/nonexistent/program"});
     ASSERT_TRUE(sim.started());
     EXPECT_EQ(sim.Wait(), 127);
     EXPECT_THAT(sim.ErrorOutput(), HasSubstr("tq73-sim: cannot start /nonexistent/program: No such file"));

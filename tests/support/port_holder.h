@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tests/support/child_program.h"
+
 #include <string>
-#include <sys/types.h>
 
 // Another program (tests/support/hold_port.cpp) holding a port while this object lives.
 class PortHolder {
@@ -18,7 +19,7 @@ public:
     bool holds() const { return m_holds; }
 
 private:
-    pid_t m_pid = -1;
-    int m_input = -1;
-    bool m_holds = false;
+    // The program inherits the environment, umockdev's preload library with it, so it sees the same testbed.
+    ChildProgram m_program;
+    bool m_holds;
 };

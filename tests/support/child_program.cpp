@@ -1,4 +1,4 @@
-#include "tests/sim/sim_process.h"
+#include "tests/support/child_program.h"
 
 #include "tests/support/line_io.h"
 
@@ -22,7 +22,7 @@ void CloseFd(int& fd) {
 
 } // namespace
 
-SimProcess::SimProcess(const std::vector<std::string>& args) {
+ChildProgram::ChildProgram(const std::string& program, const std::vector<std::string>& args) {
     int input[2];
     int output[2];
     int error[2];
@@ -34,12 +34,12 @@ SimProcess::SimProcess(const std::vector<std::string>& args) {
     posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, error[1], STDERR_FILENO);
-    std::vector<char*> argv{const_cast<char*>(TQ73_SIM_PATH)};
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) {
         argv.push_back(const_cast<char*>(arg.c_str()));
     }
     argv.push_back(nullptr);
-    if (posix_spawn(&m_pid, TQ73_SIM_PATH, &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
         m_pid = -1;
     }
     posix_spawn_file_actions_destroy(&actions);
@@ -51,7 +51,7 @@ SimProcess::SimProcess(const std::vector<std::string>& args) {
     m_error = error[0];
 }
 
-SimProcess::~SimProcess() {
+ChildProgram::~ChildProgram() {
     if (m_pid > 0) {
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
@@ -61,7 +61,7 @@ SimProcess::~SimProcess() {
     CloseFd(m_error);
 }
 
-std::string SimProcess::ReadOutputLine() {
+std::string ChildProgram::ReadOutputLine() {
     std::string line = line_io::ReadUntil(m_output, '\n');
     if (!line.empty() && line.back() == '\n') {
         line.pop_back();
@@ -69,21 +69,21 @@ std::string SimProcess::ReadOutputLine() {
     return line;
 }
 
-void SimProcess::WriteInput(std::string_view bytes) {
+void ChildProgram::WriteInput(std::string_view bytes) {
     line_io::WriteAll(m_input, bytes);
 }
 
-void SimProcess::CloseInput() {
+void ChildProgram::CloseInput() {
     CloseFd(m_input);
 }
 
-void SimProcess::Signal(int signal) {
+void ChildProgram::Signal(int signal) {
     if (m_pid > 0) {
         kill(m_pid, signal);
     }
 }
 
-int SimProcess::Wait() {
+int ChildProgram::Wait() {
     using namespace std::chrono_literals;
     const auto deadline = std::chrono::steady_clock::now() + 5s;
     while (m_pid > 0 && std::chrono::steady_clock::now() < deadline) {
@@ -97,6 +97,6 @@ int SimProcess::Wait() {
     return -1;
 }
 
-std::string SimProcess::ErrorOutput() {
+std::string ChildProgram::ErrorOutput() {
     return line_io::ReadFor(m_error, std::chrono::milliseconds(200));
 }

@@ -6,14 +6,15 @@
 #include <sys/types.h>
 #include <vector>
 
-// The built tq73-sim program run as a child process, its standard input, output and error on pipes.
-class SimProcess {
+// A program run as a child process with this process's environment, its standard input, output and error on
+// pipes.
+class ChildProgram {
 public:
-    explicit SimProcess(const std::vector<std::string>& args);
+    ChildProgram(const std::string& program, const std::vector<std::string>& args);
     // Kills the child if it still runs.
-    ~SimProcess();
-    SimProcess(const SimProcess&) = delete;
-    SimProcess& operator=(const SimProcess&) = delete;
+    ~ChildProgram();
+    ChildProgram(const ChildProgram&) = delete;
+    ChildProgram& operator=(const ChildProgram&) = delete;
 
     bool started() const { return m_pid > 0; }
     // One line of standard output without its newline; what came of it when 5 s pass first.
