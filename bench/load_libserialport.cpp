@@ -36,19 +36,7 @@ public:
         if (sp_blocking_write(m_port, m_line.data(), m_line.size(), kTimeoutMs) != static_cast<int>(m_line.size())) {
             return false;
         }
-        char first[2];
-        for (std::size_t i = 0;; ++i) {
-            char byte;
-            if (sp_blocking_read(m_port, &byte, 1, kTimeoutMs) != 1) {
-                return false;
-            }
-            if (i < 2) {
-                first[i] = byte;
-            }
-            if (byte == '\r') {
-                return i >= 2 && first[0] == 'O' && first[1] == 'K';
-            }
-        }
+        return ReadSuccessLine([this](char& byte) { return sp_blocking_read(m_port, &byte, 1, kTimeoutMs) == 1; });
     }
 
 private:

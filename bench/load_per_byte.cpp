@@ -22,19 +22,7 @@ public:
         if (write(m_fd, m_line.data(), m_line.size()) != static_cast<ssize_t>(m_line.size())) {
             return false;
         }
-        char first[2];
-        for (std::size_t i = 0;; ++i) {
-            char byte;
-            if (!ReadByte(byte)) {
-                return false;
-            }
-            if (i < 2) {
-                first[i] = byte;
-            }
-            if (byte == '\r') {
-                return i >= 2 && first[0] == 'O' && first[1] == 'K';
-            }
-        }
+        return ReadSuccessLine([this](char& byte) { return ReadByte(byte); });
     }
 
 private:
