@@ -16,7 +16,7 @@
 void EndToEnd::SetUp() {
     ASSERT_TRUE(Testbed::Active()) << "run under testbed/umockdev-run";
     ASSERT_TRUE(testbed.Plug(FakeDevice::Tq73));
-    m_server.emplace(device, testbed.MasterFd(FakeDevice::Tq73));
+    ResetDevice();
 }
 
 void EndToEnd::TearDown() {
@@ -36,7 +36,7 @@ void EndToEnd::Plug(FakeDevice fake) {
     const int before = PortList()->count();
     ASSERT_TRUE(testbed.Plug(fake));
     if (fake == FakeDevice::Tq73) {
-        m_server.emplace(device, testbed.MasterFd(fake));
+        ResetDevice();
     }
     ASSERT_TRUE(WaitFor([&] { return PortList()->count() > before; })) << "the arrival did not reach the window";
 }
@@ -57,7 +57,7 @@ void EndToEnd::PullThePlug() {
 }
 
 void EndToEnd::ResetDevice() {
-    m_server.reset();
+    // The server that was serving stops before the new one starts.
     m_server.emplace(device, testbed.MasterFd(FakeDevice::Tq73));
 }
 
